@@ -163,6 +163,8 @@ std::vector<TConversionCase> ConversionCases()
         Value("1" + Zeros(20) + "e4932", Inf),       // P = 4934: infinite, no overflow
         Value("0." + Zeros(5000) + "1e4934", Inf),   // exponent > 4932 wins over P = -67
         Value("1" + Zeros(5000) + "e-4933", 0.0),    // exponent > 4932 wins over P = 67
+        Value("0." + Zeros(10000) + "1e4933", Inf),  // exponent > 4932 wins over P = -5068
+        Value("1" + Zeros(10000) + "e-4933", 0.0),   // exponent > 4932 wins over P = 5067
         Value("0." + Zeros(5000) + "1e-4932", 0.0),  // P below -4932
         Value("0." + Zeros(5000) + "1e4932", 1e-69), // P = -69
         Value("1e18446744073709551617", Inf),        // wraps to 1e1 in 64 bits
