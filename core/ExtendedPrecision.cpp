@@ -20,6 +20,40 @@ constexpr std::array<long double, 8> LargePowers{
 
 } // namespace
 
+namespace {
+
+// Precision control (bits 8-9) at 64 bits, rounding control (bits 10-11) at nearest.
+constexpr unsigned short PrecisionAndRoundingMask = 0x0F00;
+constexpr unsigned short ExtendedPrecisionToNearest = 0x0300;
+
+unsigned short ReadControlWord()
+{
+    unsigned short word = 0;
+    asm volatile("fnstcw %0" : "=m"(word) : : "memory");
+    return word;
+}
+
+void WriteControlWord(unsigned short word)
+{
+    asm volatile("fldcw %0" : : "m"(word) : "memory");
+}
+
+} // namespace
+
+TExtendedPrecisionScope::TExtendedPrecisionScope() : m_saved(ReadControlWord())
+{
+    const auto wanted =
+        static_cast<unsigned short>((m_saved & ~PrecisionAndRoundingMask) | ExtendedPrecisionToNearest);
+    if (wanted != m_saved)
+        WriteControlWord(wanted);
+}
+
+TExtendedPrecisionScope::~TExtendedPrecisionScope()
+{
+    if (ReadControlWord() != m_saved)
+        WriteControlWord(m_saved);
+}
+
 long double ExtendedPowerOfTen(int n)
 {
     long double power = SmallPowers[static_cast<unsigned>(n) % SmallPowers.size()];

@@ -168,6 +168,7 @@ double ParseMeasurement(std::string_view text)
     if (double magnitude = 0; TryShortcut(significand, power, magnitude))
         return Signed(negative, magnitude);
 
+    const TExtendedPrecisionScope extendedPrecision;
     const long double scale = ExtendedPowerOfTen(static_cast<int>(power < 0 ? -power : power));
     const long double value = power < 0 ? static_cast<long double>(significand) / scale
                                         : static_cast<long double>(significand) * scale;
