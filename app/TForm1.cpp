@@ -68,6 +68,7 @@ TForm1::TForm1(TExpertNamesReader readExpertNames, QWidget* parent)
 
     for (QLineEdit* box : m_measurementBoxes)
         connect(box, &QLineEdit::textChanged, this, Guarded(&TForm1::Edit1Change, box));
+    connect(PrintBtn, &QToolButton::clicked, this, Guarded(&TForm1::PrintBtnClick, PrintBtn));
     connect(ExitBtn, &QToolButton::clicked, this, Guarded(&TForm1::ExitBtnClick, ExitBtn));
 
     Edit1->setFocus();

@@ -11,6 +11,7 @@
 
 class QLabel;
 class QLineEdit;
+class TPrKelForm;
 
 // The main window: the design of TForm1.ui and the handlers of its events.
 class TForm1 : public QWidget, public Ui::TForm1
@@ -29,6 +30,12 @@ public:
     void FormCreate(QObject* Sender);
     void Edit1Change(QObject* Sender);
     void ExitBtnClick(QObject* Sender);
+    // The print command: fills the report from the window and shows its preview, returning when
+    // the preview has been closed or the application is ending.
+    void PrintBtnClick(QObject* Sender);
+
+    // Copies what the window shows, the institution line and the concluded sex into PrKelForm.
+    void FillReport();
 
 private:
     void ApplyDesignFonts();
@@ -46,3 +53,7 @@ private:
 
 // The one main window of the program, set once when it is created.
 extern TForm1* Form1;
+
+// The one report object of the program, created after Form1 and set once; the print command fills
+// it and shows its preview.
+extern TPrKelForm* PrKelForm;

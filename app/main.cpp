@@ -1,5 +1,6 @@
 #include "Application.h"
 #include "TForm1.h"
+#include "TPrKelForm.h"
 
 #include <QApplication>
 
@@ -9,9 +10,12 @@ int main(int argc, char* argv[])
 {
     QApplication application(argc, argv);
     // The application's long-lived objects, created in this order and kept for the whole run.
+    // The report comes second: nothing the main window runs while it is created may use it.
     std::unique_ptr<TForm1> form1;
+    std::unique_ptr<TPrKelForm> prKelForm;
     return RunApplication([&]() -> QWidget& {
         TForm1& mainWindow = CreateObject(form1, Form1);
+        CreateObject(prKelForm, PrKelForm);
         return mainWindow;
     });
 }
