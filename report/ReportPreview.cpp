@@ -35,6 +35,10 @@ void showPreviewAndWait(const TReportPageContent& content)
                          if (failure)
                              return;
                          try {
+                             // Accepting the print dialog hands the printer its own default paper; the
+                             // page stays US Letter, portrait, whatever the printer offers.
+                             target->setPageSize(page->setup.layout.pageSize());
+                             target->setPageOrientation(page->setup.layout.orientation());
                              layOutPage(*target, *page);
                          } catch (...) {
                              failure = std::current_exception();
