@@ -77,6 +77,7 @@ The program's texts are Russian.")
 # stands in for Courier New with the same advance, so the page's columns line up.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "fonts-liberation2")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 set(CPACK_DEBIAN_PACKAGE_SUGGESTS cups)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 
