@@ -11,6 +11,7 @@
 #include <QPalette>
 
 #include <cmath>
+#include <limits>
 #include <string>
 #include <utility>
 
@@ -52,6 +53,12 @@ TForm1::TForm1(TExpertNamesReader readExpertNames, QWidget* parent)
     setupUi(this);
     m_measurementBoxes = {Edit1, Edit2, Edit3, Edit4, Edit5, Edit6, Edit7, Edit8, Edit9, Edit10, Edit11};
     m_verdictBoxes = {Edit12, Edit13, Edit14, Edit15, Edit16, Edit17, Edit18, Edit19, Edit20, Edit21, Edit22};
+    // The boxes set no length limit of their own (Qt's default is 32767): a pasted text is kept
+    // whole, however long, so that nothing the expert pasted is silently cut.
+    for (const auto& boxes : {m_measurementBoxes, m_verdictBoxes}) {
+        for (QLineEdit* box : boxes)
+            box->setMaxLength(std::numeric_limits<int>::max());
+    }
 
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                    Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint |
