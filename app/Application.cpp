@@ -1,10 +1,12 @@
 #include "Application.h"
 
 #include "FailureDisplay.h"
+#include "ResourceImage.h"
 
 #include <QApplication>
 #include <QEvent>
 #include <QIcon>
+#include <QPixmap>
 #include <QWidget>
 
 #ifdef Q_OS_WIN
@@ -65,7 +67,8 @@ void ShowMainWindow(QWidget& window)
 int RunApplication(const std::function<QWidget&()>& createObjects)
 {
     try {
-        QApplication::setWindowIcon(QIcon(QStringLiteral(":/ostrameda.png")));
+        QApplication::setWindowIcon(
+            QIcon(QPixmap::fromImage(ReadResourceImage(QStringLiteral(":/ostrameda.png")))));
         QWidget& mainWindow = createObjects();
         TQuitOnClose quitOnClose;
         mainWindow.installEventFilter(&quitOnClose);

@@ -1,5 +1,7 @@
 #include "SpeedButton.h"
 
+#include "ResourceImage.h"
+
 #include <QBitmap>
 #include <QImage>
 #include <QPixmap>
@@ -28,7 +30,7 @@ TSpeedButton::TSpeedButton(QWidget* parent) : QToolButton(parent)
 void TSpeedButton::setGlyph(const QString& path)
 {
     m_glyph = path;
-    const QImage bitmap(path);
+    const QImage bitmap = ReadResourceImage(path);
     if (bitmap.isNull() || bitmap.width() < 2) {
         setIcon(QIcon());
         return;
