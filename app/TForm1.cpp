@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPalette>
+#include <QStyledItemDelegate>
 
 #include <cmath>
 #include <limits>
@@ -36,6 +37,23 @@ void FitToText(QLabel* label)
 {
     label->resize(TextCellSize(label->font(), label->text()));
 }
+
+// The name list's rows are of the designed height, whatever the style would make them.
+class TFixedHeightItemDelegate : public QStyledItemDelegate
+{
+public:
+    TFixedHeightItemDelegate(int height, QObject* parent) : QStyledItemDelegate(parent), m_height(height) {}
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override
+    {
+        return {QStyledItemDelegate::sizeHint(option, index).width(), m_height};
+    }
+
+private:
+    int m_height;
+};
+
+constexpr int NameListItemHeight = 13;
 
 void SetTextIfChanged(QLineEdit* box, const QString& text)
 {
@@ -69,6 +87,7 @@ TForm1::TForm1(TExpertNamesReader readExpertNames, QWidget* parent)
     SizeLabelsToText();
     MakeSelectedSexButtonTheTabStop();
 
+    ComboBox1->setItemDelegate(new TFixedHeightItemDelegate(NameListItemHeight, ComboBox1));
     // The list holds the sample names, but none is selected until FormCreate; the first is shown.
     ComboBox1->setCurrentIndex(-1);
     ComboBox1->setEditText(ComboBox1->itemText(0));

@@ -7,6 +7,7 @@
 #include "SpeedButton.h"
 #include "TForm1.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
@@ -391,6 +392,7 @@ TEST_F(DesignedWindow, NameChooserHoldsFourSampleNamesAndNoneIsSelected)
             << combo->itemText(i).toStdString();
     EXPECT_EQ(combo->currentIndex(), -1);
     EXPECT_EQ(combo->currentText(), combo->itemText(0));
+    EXPECT_EQ(combo->view()->sizeHintForRow(0), 13);
 }
 
 TEST_F(DesignedWindow, SexButtonsFormOneGroupWithTheFirstSelected)
