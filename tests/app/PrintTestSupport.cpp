@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <stdexcept>
@@ -89,21 +90,10 @@ std::optional<PdfWord> WordAt(const PdfPage& page, const QString& text, double l
 
 bool HasTextAt(const PdfPage& page, const QString& text, double leftMm, double topMm, int pointSize)
 {
-    const double cellMm = 0.6 * pointSize * 25.4 / 72.0;
-    bool found = false;
-    qsizetype start = -1;
-    for (qsizetype i = 0; i <= text.size(); ++i) {
-        const bool blank = i == text.size() || text[i] == u' ';
-        if (!blank && start < 0)
-            start = i;
-        if (blank && start >= 0) {
-            if (!WordAt(page, text.mid(start, i - start), leftMm + start * cellMm, topMm))
-                return false;
-            found = true;
-            start = -1;
-        }
-    }
-    return found;
+    const std::vector<ExpectedWord> words = wordsOf(text, leftMm, topMm, pointSize);
+    return !words.empty() && std::all_of(words.begin(), words.end(), [&](const ExpectedWord& word) {
+        return WordAt(page, word.text, word.leftMm, word.topMm).has_value();
+    });
 }
 
 bool NoWordStartsIn(const PdfPage& page, double leftMm, double rightMm, double topMm, double bottomMm)

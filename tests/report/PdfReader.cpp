@@ -78,3 +78,20 @@ QString writeReportPdf(const TReportPage& report, const QString& folder, const Q
     report.layOut(writer);
     return path;
 }
+
+std::vector<ExpectedWord> wordsOf(const QString& text, double leftMm, double topMm, int pointSize)
+{
+    const double cellMm = 0.6 * pointSize * 25.4 / 72.0;
+    std::vector<ExpectedWord> words;
+    qsizetype start = -1;
+    for (qsizetype i = 0; i <= text.size(); ++i) {
+        const bool blank = i == text.size() || text[i] == u' ';
+        if (!blank && start < 0)
+            start = i;
+        if (blank && start >= 0) {
+            words.push_back({text.mid(start, i - start), leftMm + start * cellMm, topMm});
+            start = -1;
+        }
+    }
+    return words;
+}

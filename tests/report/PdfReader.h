@@ -34,6 +34,18 @@ QStringList pdfFontNames(const QString& pdfPath);
 QString writeReportPdf(const TReportPage& report, const QString& folder,
                        const QString& name = QStringLiteral("page"));
 
+// A word expected on the page, at millimetres from the sheet's corner.
+struct ExpectedWord
+{
+    QString text;
+    double leftMm;
+    double topMm;
+};
+
+// The words of a text in the report's fixed-pitch face (0.6 of the size a cell), each at the cell
+// where it begins.
+std::vector<ExpectedWord> wordsOf(const QString& text, double leftMm, double topMm, int pointSize);
+
 constexpr double pointsFromMm(double mm)
 {
     return mm * 72.0 / 25.4;

@@ -112,31 +112,6 @@ const std::vector<ExpectedLabel> TemplateLabels = {
     {"QRLabel127", u"Fio"_s, 131.23, 171.45, 10},
 };
 
-struct ExpectedWord
-{
-    QString text;
-    double leftMm;
-    double topMm;
-};
-
-// The words of a fixed-pitch text, each at the cell where it begins.
-std::vector<ExpectedWord> wordsOf(const QString& text, double leftMm, double topMm, int pointSize)
-{
-    const double cellMm = 0.6 * pointSize * 25.4 / 72.0;
-    std::vector<ExpectedWord> words;
-    qsizetype start = -1;
-    for (qsizetype i = 0; i <= text.size(); ++i) {
-        const bool blank = i == text.size() || text[i] == u' ';
-        if (!blank && start < 0)
-            start = i;
-        if (blank && start >= 0) {
-            words.push_back({text.mid(start, i - start), leftMm + start * cellMm, topMm});
-            start = -1;
-        }
-    }
-    return words;
-}
-
 std::optional<PdfWord> wordNear(const PdfPage& page, const ExpectedWord& expected)
 {
     const double tolerance = pointsFromMm(ToleranceMm);
