@@ -12,6 +12,7 @@
 // - a run of the sheet fails where the single texts say it must and otherwise counts its verdicts.
 
 #include "FloatingPointError.h"
+#include "FuzzProperty.h"
 #include "MeasurementSheet.h"
 #include "ParseMeasurement.h"
 #include "ReferenceTable.h"
@@ -27,21 +28,6 @@
 #include <string_view>
 
 namespace {
-
-[[noreturn]] void Fail(const char* property, std::string_view text)
-{
-    std::fprintf(stderr, "property violated: %s\ntext (%zu bytes): ", property, text.size());
-    for (const char c : text)
-        std::fprintf(stderr, "\\x%02X", static_cast<unsigned char>(c));
-    std::fputc('\n', stderr);
-    std::abort();
-}
-
-void Check(bool holds, const char* property, std::string_view text)
-{
-    if (!holds)
-        Fail(property, text);
-}
 
 // The outcome of one conversion: a value, or the overflow failure.
 struct TConversion

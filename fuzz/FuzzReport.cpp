@@ -9,6 +9,7 @@
 // Title setting when that is not empty and otherwise stays; the page lays out into a whole PDF.
 
 #include "FailureDisplay.h"
+#include "FuzzProperty.h"
 #include "Settings.h"
 #include "TForm1.h"
 #include "TPrKelForm.h"
@@ -32,18 +33,6 @@
 #include <vector>
 
 namespace {
-
-[[noreturn]] void Fail(const char* property)
-{
-    std::fprintf(stderr, "property violated: %s\n", property);
-    std::abort();
-}
-
-void Check(bool holds, const char* property)
-{
-    if (!holds)
-        Fail(property);
-}
 
 const QStringList AllowedFailures{QStringLiteral("Invalid floating point operation."),
                                   QStringLiteral("Floating point overflow.")};

@@ -8,6 +8,7 @@
 // - reading stops once every name has been seen: after the text and a line for each name, at
 //   most one read chunk of an endless tail is taken.
 
+#include "FuzzProperty.h"
 #include "SettingsFileParser.h"
 #include "Utf8.h"
 
@@ -24,18 +25,6 @@
 namespace {
 
 using TValues = std::vector<std::optional<std::string>>;
-
-[[noreturn]] void Fail(const char* property)
-{
-    std::fprintf(stderr, "property violated: %s\n", property);
-    std::abort();
-}
-
-void Check(bool holds, const char* property)
-{
-    if (!holds)
-        Fail(property);
-}
 
 // Serves the text in pieces of the given size, then, if asked, an endless run of comment lines,
 // counting how much of that tail was taken.
